@@ -8,7 +8,9 @@ constexpr uint32_t POW5_13 = 1220703125u;  // the largest power of 5 in 32 bits
 constexpr uint32_t DECIMAL_CHUNK = 1000000000u;
 constexpr int DECIMAL_CHUNK_DIGITS = 9;
 
-uint32_t Low32(uint64_t value) { return static_cast<uint32_t>(value & 0xFFFFFFFFu); }
+uint32_t Low32(uint64_t value) {
+    return static_cast<uint32_t>(value & 0xFFFFFFFFu);
+}
 }  // namespace
 
 BigUInt::BigUInt(uint64_t value) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 class BigUInt {
-public:
+   public:
     BigUInt() = default;
     explicit BigUInt(uint64_t value);
 
@@ -31,7 +31,7 @@ public:
     friend int Compare(const BigUInt& left, const BigUInt& right);
     friend BigUInt operator*(const BigUInt& left, const BigUInt& right);
 
-private:
+   private:
     void Trim();
 
     std::vector<uint32_t> m_limbs;  // least significant first, no leading zero limbs

@@ -76,7 +76,7 @@ BigUInt ScaledFixed6(uint64_t bits) {
 // V = ratioNumerator / ratioDenominator x 2^exponent2, compared exactly with
 // mantissa x 2^exponent.
 class ExactDecimal {
-public:
+   public:
     ExactDecimal(std::string_view digits, int exponent10) : m_exponent2(exponent10) {
         for (const char digit : digits) m_numerator.MulAdd(10, static_cast<uint32_t>(digit - '0'));
         m_denominator = BigUInt(1);
@@ -111,18 +111,30 @@ public:
         return CompareWith(2 * binary.mantissa + 1, binary.exponent - 1);
     }
 
-private:
+   private:
     BigUInt m_numerator;
     BigUInt m_denominator;
     int m_exponent2;
 };
 
-// Bits of the correctly rounded positive double; the infinity pattern when
-// the value rounds beyond the largest double.
-uint64_t RoundToDoubleBits(const ExactDecimal& value) {
-    // The largest double not above the value: doubles order like their bits.
-    uint64_t low = 0;
-    uint64_t high = LARGEST_FINITE_BITS;
+// A guess within a few units in the last place, from the leading digits and
+// the platform's pow; only used to narrow the exact search below.
+uint64_t EstimateBits(std::string_view digits, int exponent10) {
+    constexpr size_t GUESS_DIGITS = 19;
+    const size_t used = std::min(digits.size(), GUESS_DIGITS);
+    uint64_t leading = 0;
+    for (size_t i = 0; i < used; ++i)
+        leading = leading * 10 + static_cast<uint64_t>(digits[i] - '0');
+    const int scale = exponent10 + static_cast<int>(digits.size() - used);
+    // Two factors keep each power inside the range of a double.
+    const double guess = static_cast<double>(leading) * std::pow(10.0, scale / 2) *
+                         std::pow(10.0, scale - scale / 2);
+    return std::isfinite(guess) ? BitsOf(guess) : LARGEST_FINITE_BITS;
+}
+
+// The largest double not above the value, found by bisection: positive
+// doubles order like their bits.
+uint64_t FloorBits(const ExactDecimal& value, uint64_t low, uint64_t high) {
     while (low < high) {
         const uint64_t middle = low + (high - low + 1) / 2;
         if (value.CompareWithDouble(middle) >= 0) {
@@ -131,10 +143,26 @@ uint64_t RoundToDoubleBits(const ExactDecimal& value) {
             high = middle - 1;
         }
     }
-    const int versusHalfway = value.CompareWithHalfwayAbove(low);
-    if (versusHalfway < 0) return low;
-    if (versusHalfway > 0) return low + 1;
-    return (low & 1u) == 0 ? low : low + 1;
+    return low;
+}
+
+// Bits of the correctly rounded positive double; the infinity pattern when
+// the value rounds beyond the largest double.
+uint64_t RoundToDoubleBits(const ExactDecimal& value, uint64_t estimate) {
+    constexpr uint64_t WINDOW = 64;
+    uint64_t low = estimate > WINDOW ? estimate - WINDOW : 0;
+    uint64_t high = std::min(estimate + WINDOW, LARGEST_FINITE_BITS);
+    const bool bracketed = value.CompareWithDouble(low) >= 0 &&
+                           (high == LARGEST_FINITE_BITS || value.CompareWithDouble(high + 1) < 0);
+    if (!bracketed) {
+        low = 0;
+        high = LARGEST_FINITE_BITS;
+    }
+    const uint64_t floor = FloorBits(value, low, high);
+    const int versusHalfway = value.CompareWithHalfwayAbove(floor);
+    if (versusHalfway < 0) return floor;
+    if (versusHalfway > 0) return floor + 1;
+    return (floor & 1u) == 0 ? floor : floor + 1;
 }
 
 size_t LeadingZeroCount(std::string_view digits) {
@@ -180,6 +208,7 @@ double NearestDouble(bool negative, std::string_view digits, int64_t exponent10)
     const int64_t magnitude = static_cast<int64_t>(significant.size()) + exponent10;
     if (magnitude > OVERFLOW_MAGNITUDE) return sign * HUGE_VAL;
     if (magnitude < UNDERFLOW_MAGNITUDE) return sign * 0.0;
-    const ExactDecimal exact(significant, static_cast<int>(exponent10));
-    return sign * DoubleOf(RoundToDoubleBits(exact));
+    const int exponent = static_cast<int>(exponent10);
+    const ExactDecimal exact(significant, exponent);
+    return sign * DoubleOf(RoundToDoubleBits(exact, EstimateBits(significant, exponent)));
 }

@@ -16,11 +16,13 @@ bool IsSpace(char16_t ch) {
     return ch == u' ' || ch == u'\t' || ch == u'\n' || ch == u'\v' || ch == u'\f' || ch == u'\r';
 }
 
-bool IsDigit(char16_t ch) { return ch >= u'0' && ch <= u'9'; }
+bool IsDigit(char16_t ch) {
+    return ch >= u'0' && ch <= u'9';
+}
 
 // Reads characters from the front of a text, one code unit at a time.
 class Cursor {
-public:
+   public:
     explicit Cursor(std::u16string_view text) : m_text(text) {}
 
     bool AtEnd() const { return m_position >= m_text.size(); }
@@ -48,7 +50,7 @@ public:
     size_t Position() const { return m_position; }
     void Rewind(size_t position) { m_position = position; }
 
-private:
+   private:
     std::u16string_view m_text;
     size_t m_position = 0;
 };
