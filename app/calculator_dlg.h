@@ -6,10 +6,10 @@
 #include "my_edit.h"
 
 class CCalculatorDlg : public CDialog {
-public:
+   public:
     explicit CCalculatorDlg(CWnd* parent = nullptr);
 
-protected:
+   protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     // The dialog has no OK button; Enter in a field must neither close the
@@ -33,7 +33,7 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
+   private:
     void ApplyPresetToFields();
 };
 
