@@ -17,20 +17,20 @@ struct Script {
 
 Script* g_script = nullptr;  // a timer procedure gets no context of its own
 
+BOOL CALLBACK RememberVisibleDialog(HWND hwnd, LPARAM out) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindOpenDialog() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM out) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(hwnd, name, 16);
-            if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(hwnd)) {
-                *reinterpret_cast<HWND*>(out) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), RememberVisibleDialog,
+                      reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

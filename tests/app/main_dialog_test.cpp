@@ -269,33 +269,34 @@ TEST(MainDialog, EscAndCloseEndTheRunWithCancel) {
     EXPECT_EQ(RunMainDialog({[](HWND dlg) { PostMessageW(dlg, WM_CLOSE, 0, 0); }}), IDCANCEL);
 }
 
+std::vector<MSG> g_iconErases;  // WM_ICONERASEBKGND as sent, seen by the hook below
+
+LRESULT CALLBACK RecordIconErase(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_ICONERASEBKGND) {
+        g_iconErases.push_back(MSG{sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST(MainDialog, MinimisedWindowPaintsItsIconAndDragsIt) {
-    static std::vector<MSG> seen;
-    seen.clear();
-    const HHOOK hook = SetWindowsHookExW(
-        WH_CALLWNDPROC,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-            if (code == HC_ACTION && sent->message == WM_ICONERASEBKGND) {
-                seen.push_back(MSG{sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
-            }
-            return CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, GetCurrentThreadId());
+    g_iconErases.clear();
+    const HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, RecordIconErase, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     Play({
         [](HWND dlg) {
             SendMessageW(dlg, WM_PAINT, 0, 0);
-            EXPECT_TRUE(seen.empty()) << "a normal window leaves painting to the dialog";
+            EXPECT_TRUE(g_iconErases.empty()) << "a normal window leaves painting to the dialog";
             ShowWindow(dlg, SW_MINIMIZE);
         },
         [](HWND dlg) {
             ASSERT_TRUE(IsIconic(dlg));
             SendMessageW(dlg, WM_PAINT, 0, 0);
-            ASSERT_FALSE(seen.empty());
-            EXPECT_EQ(seen.back().hwnd, dlg);
-            EXPECT_NE(seen.back().wParam, 0u) << "the paint context's device context";
-            EXPECT_EQ(seen.back().lParam, 0);
+            ASSERT_FALSE(g_iconErases.empty());
+            EXPECT_EQ(g_iconErases.back().hwnd, dlg);
+            EXPECT_NE(g_iconErases.back().wParam, 0u) << "the paint context's device context";
+            EXPECT_EQ(g_iconErases.back().lParam, 0);
             const HICON icon =
                 LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON));
             EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dlg, WM_QUERYDRAGICON, 0, 0)), icon);
