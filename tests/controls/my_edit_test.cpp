@@ -35,14 +35,14 @@ std::wstring ClipboardText() {
 }
 
 class MyEditTest : public testing::Test {
-protected:
+   protected:
     void SetUp() override {
         PrepareTestApp();
-        m_parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 80,
-                                     nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-        const HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-                                            5, 5, 280, 24, m_parent, nullptr,
-                                            ::GetModuleHandleW(nullptr), nullptr);
+        m_parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 80, nullptr, nullptr,
+                                     ::GetModuleHandleW(nullptr), nullptr);
+        const HWND edit =
+            ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 280,
+                              24, m_parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
         ASSERT_TRUE(m_edit.SubclassWindow(edit));
         ::SetFocus(edit);
     }
@@ -90,16 +90,15 @@ TEST_P(TypingTest, OnlyTheModesCharactersEnter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, TypingTest,
-    testing::Values(
-        TypingCase{"AnyTextTakesEverything", modeAnyText, u"1.2.-ab%中", L"1.2.-ab%中"},
-        TypingCase{"UnsignedDigitsOnly", modeUnsigned, u"7.,-+e %1\uFF120", L"710"},
-        TypingCase{"DecimalSecondPointPasses", modeDecimal, u"1.2.3", L"1.2.3"},
-        TypingCase{"DecimalRejectsSignExponentAndWideForms", modeDecimal,
-                   u"-1e5,\uFF12\uFF0E\u3002.5", L"15.5"},
-        TypingCase{"UnsignedBackspaceWorks", modeUnsigned, u"123\b\b4", L"14"},
-        TypingCase{"DecimalBackspaceWorks", modeDecimal, u"1.5\b7", L"1.7"},
-        TypingCase{"UnknownModeActsAsAnyText", 7, u"a-%", L"a-%"},
-        TypingCase{"NegativeModeActsAsAnyText", -1, u"x.y", L"x.y"}),
+    testing::Values(TypingCase{"AnyTextTakesEverything", modeAnyText, u"1.2.-ab%中", L"1.2.-ab%中"},
+                    TypingCase{"UnsignedDigitsOnly", modeUnsigned, u"7.,-+e %1\uFF120", L"710"},
+                    TypingCase{"DecimalSecondPointPasses", modeDecimal, u"1.2.3", L"1.2.3"},
+                    TypingCase{"DecimalRejectsSignExponentAndWideForms", modeDecimal,
+                               u"-1e5,\uFF12\uFF0E\u3002.5", L"15.5"},
+                    TypingCase{"UnsignedBackspaceWorks", modeUnsigned, u"123\b\b4", L"14"},
+                    TypingCase{"DecimalBackspaceWorks", modeDecimal, u"1.5\b7", L"1.7"},
+                    TypingCase{"UnknownModeActsAsAnyText", 7, u"a-%", L"a-%"},
+                    TypingCase{"NegativeModeActsAsAnyText", -1, u"x.y", L"x.y"}),
     [](const testing::TestParamInfo<TypingCase>& paramInfo) { return paramInfo.param.name; });
 
 struct ControlCodeCase {
@@ -172,13 +171,24 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ShortcutCase{"SelectAll", {VK_CONTROL}, 'A', u'\x01', 2, 2, L"12345", {0, 5}, L"abc"},
         ShortcutCase{"Copy", {VK_CONTROL}, 'C', u'\x03', 1, 3, L"12345", {1, 3}, L"23"},
-        ShortcutCase{"CopyWithShift", {VK_CONTROL, VK_SHIFT}, 'C', u'\x03', 0, 2, L"12345", {0, 2}, L"12"},
+        ShortcutCase{
+            "CopyWithShift", {VK_CONTROL, VK_SHIFT}, 'C', u'\x03', 0, 2, L"12345", {0, 2}, L"12"},
         // Letters pasted into a digits-only field stay: paste is not filtered.
         ShortcutCase{"PasteOnce", {VK_CONTROL}, 'V', u'\x16', 0, 0, L"abc12345", {3, 3}, L"abc"},
-        ShortcutCase{"PasteWithShift", {VK_CONTROL, VK_SHIFT}, 'V', u'\x16', 5, 5, L"12345abc", {8, 8}, nullptr},
-        ShortcutCase{"PasteOverSelection", {VK_CONTROL}, 'V', u'\x16', 1, 4, L"1abc5", {4, 4}, nullptr},
+        ShortcutCase{"PasteWithShift",
+                     {VK_CONTROL, VK_SHIFT},
+                     'V',
+                     u'\x16',
+                     5,
+                     5,
+                     L"12345abc",
+                     {8, 8},
+                     nullptr},
+        ShortcutCase{
+            "PasteOverSelection", {VK_CONTROL}, 'V', u'\x16', 1, 4, L"1abc5", {4, 4}, nullptr},
         ShortcutCase{"Cut", {VK_CONTROL}, 'X', u'\x18', 0, 2, L"345", {0, 0}, L"12"},
-        ShortcutCase{"CtrlBDoesNothing", {VK_CONTROL}, 'B', u'\x02', 1, 3, L"12345", {1, 3}, L"abc"},
+        ShortcutCase{
+            "CtrlBDoesNothing", {VK_CONTROL}, 'B', u'\x02', 1, 3, L"12345", {1, 3}, L"abc"},
         // Without Ctrl a letter key is just a key: no shortcut.
         ShortcutCase{"VWithoutCtrl", {}, 'V', 0, 0, 0, L"12345", {0, 0}, L"abc"}),
     [](const testing::TestParamInfo<ShortcutCase>& paramInfo) { return paramInfo.param.name; });
@@ -188,8 +198,8 @@ TEST_F(MyEditTest, CtrlZUndoesTheLastEdit) {
     SetText(L"12345", 5, 5);
     Type(u"9");
     ASSERT_EQ(Text(), L"123459");
-    for (const std::vector<int>& held : {std::vector<int>{VK_CONTROL},
-                                         std::vector<int>{VK_CONTROL, VK_SHIFT}}) {
+    for (const std::vector<int>& held :
+         {std::vector<int>{VK_CONTROL}, std::vector<int>{VK_CONTROL, VK_SHIFT}}) {
         SetText(L"12345", 5, 5);
         Type(u"9");
         KeyboardState keys(held);
