@@ -9,7 +9,9 @@ prefix=$(realpath -m "$1")
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
-[[ -f "$prefix/.tarvex-ready" ]] && exit 0
+# Bump when the settings below change, so that old prefixes are made anew.
+version=2
+[[ "$(cat "$prefix/.tarvex-ready" 2>/dev/null)" == "$version" ]] && exit 0
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$prefix"
@@ -40,4 +42,4 @@ rm -f "$reg"
 # wine64 does not find its own Marlett, which draws the caption buttons.
 cp -f /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 wineserver -w
-touch "$prefix/.tarvex-ready"
+echo "$version" >"$prefix/.tarvex-ready"
