@@ -1,9 +1,10 @@
 // Handle-owning wrappers: CFont deletes its font; CToolTipCtrl keeps one
 // tool's text and lets go of its window when its owner takes it down.
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+// The common controls header needs the Windows types first.
+#include <commctrl.h>
 
 namespace {
 
