@@ -60,8 +60,16 @@ rm -f "$results"
 for p in win32 win64; do
   exe=build/$p/app/Tarvex.exe
   objdump=$([[ $p == win32 ]] && echo i686 || echo x86_64)-w64-mingw32-objdump
-  $objdump -h "$exe" | awk -v exe="$exe" -v size="$(stat -c %s "$exe")" '
-    $2 ~ /^\./ { bytes = strtonum("0x" $3); if ($2 == ".rsrc") res += bytes; else code += bytes }
-    END { printf "%s: %.1f KiB in all; resources %.1f KiB, code and data %.1f KiB\n",
-          exe, size / 1024, res / 1024, code / 1024 }'
+  $objdump -h "$exe" | python3 -c '
+import os, sys
+exe = sys.argv[1]
+sections = {}
+for line in sys.stdin:
+    fields = line.split()
+    if len(fields) > 2 and fields[1].startswith("."):
+        sections[fields[1]] = int(fields[2], 16)
+res = sections.pop(".rsrc", 0)
+print(f"{exe}: {os.path.getsize(exe) / 1024:.1f} KiB in all; resources {res / 1024:.1f} KiB; "
+      + ", ".join(f"{name} {size / 1024:.1f}" for name, size in sections.items() if size >= 512))
+' "$exe"
 done
