@@ -5,13 +5,13 @@
 #include "std_controls.h"
 
 class CMyEdit : public CEdit {
-public:
+   public:
     CMyEdit() = default;
 
     // One of InputMode; other values let every character through.
     int32_t m_nMode = modeAnyText;
 
-protected:
+   protected:
     // Carries out the Ctrl shortcut, if any, then always passes the key on.
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     // Passes the character on only when the mode allows it; drops it silently otherwise.

@@ -10,7 +10,7 @@
 class CWnd;
 
 class CWinApp : public CCmdTarget {
-public:
+   public:
     // `appName` is ignored: the name always comes from the module's path.
     explicit CWinApp(LPCWSTR appName = nullptr);
     ~CWinApp() override;
@@ -40,12 +40,12 @@ public:
     LPWSTR m_lpCmdLine = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
-    LPCWSTR m_pszAppName = L"";        // module file name without directory and extension
-    LPCWSTR m_pszHelpFilePath = L"";   // module path with ".HLP" for its extension
+    LPCWSTR m_pszAppName = L"";       // module file name without directory and extension
+    LPCWSTR m_pszHelpFilePath = L"";  // module path with ".HLP" for its extension
 
     DECLARE_MESSAGE_MAP()
 
-private:
+   private:
     friend BOOL AfxWinInit(HINSTANCE, HINSTANCE, LPWSTR, int);
     CString m_strAppName;
     CString m_strHelpFilePath;

@@ -9,7 +9,7 @@
 #endif
 
 class CCmdTarget {
-public:
+   public:
     CCmdTarget() = default;
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
@@ -19,7 +19,7 @@ public:
     // object's map chain. Returns FALSE when no entry matches.
     virtual BOOL OnCmdMsg(UINT id, UINT code);
 
-protected:
+   protected:
     static const ::fw::MessageMap* GetThisMessageMap();
     virtual const ::fw::MessageMap* GetMessageMap() const;
 };

@@ -8,7 +8,7 @@
 class CWnd;
 
 class CDataExchange {
-public:
+   public:
     CDataExchange(CWnd* dlgWnd, BOOL saveAndValidate)
         : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dlgWnd) {}
 

@@ -10,7 +10,7 @@ class CString;
 class CWnd;
 
 class CDC {
-public:
+   public:
     CDC() = default;
     explicit CDC(HDC hdc) : m_hDC(hdc) {}
     CDC(const CDC&) = delete;
@@ -37,22 +37,22 @@ public:
 
 // GetDC/ReleaseDC for a window's client area.
 class CClientDC : public CDC {
-public:
+   public:
     explicit CClientDC(CWnd* wnd);
     ~CClientDC() override;
 
-private:
+   private:
     HWND m_hWndOwner;
 };
 
 // BeginPaint/EndPaint for a window's WM_PAINT.
 class CPaintDC : public CDC {
-public:
+   public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
 
     PAINTSTRUCT m_ps{};
 
-private:
+   private:
     HWND m_hWndOwner;
 };

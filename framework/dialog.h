@@ -5,7 +5,7 @@
 #include "wnd.h"
 
 class CDialog : public CWnd {
-public:
+   public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
@@ -30,12 +30,12 @@ public:
     // 0x20000 + template id: the dialog's help topic.
     DWORD GetHelpContextId() const override;
 
-protected:
+   protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     DECLARE_MESSAGE_MAP()
 
-private:
+   private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void AttachDialogWindow(HWND hWnd);
     LRESULT HandleInitDialog();

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 class CFont {
-public:
+   public:
     CFont() = default;
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
@@ -18,6 +18,6 @@ public:
     // Reads the held font's description; 0 when there is none.
     int GetLogFont(LOGFONTW* logFont) const;
 
-private:
+   private:
     HFONT m_hFont = nullptr;
 };

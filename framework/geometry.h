@@ -3,7 +3,7 @@
 #include <windows.h>
 
 class CPoint : public POINT {
-public:
+   public:
     CPoint() : POINT{0, 0} {}
     CPoint(int x0, int y0) : POINT{x0, y0} {}
     explicit CPoint(POINT p) : POINT(p) {}
@@ -12,14 +12,14 @@ public:
 };
 
 class CSize : public SIZE {
-public:
+   public:
     CSize() : SIZE{0, 0} {}
     CSize(int cx0, int cy0) : SIZE{cx0, cy0} {}
     explicit CSize(SIZE s) : SIZE(s) {}
 };
 
 class CRect : public RECT {
-public:
+   public:
     CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
     explicit CRect(const RECT& r) : RECT(r) {}

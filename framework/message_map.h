@@ -63,20 +63,21 @@ const MessageMapEntry* FindEntry(const MessageMap* map, Pred matches) {
 
 }  // namespace fw
 
-#define DECLARE_MESSAGE_MAP()                                   \
-protected:                                                      \
-    static const ::fw::MessageMap* GetThisMessageMap();         \
+#define DECLARE_MESSAGE_MAP()                           \
+   protected:                                           \
+    static const ::fw::MessageMap* GetThisMessageMap(); \
     const ::fw::MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                \
-    const ::fw::MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const ::fw::MessageMap* theClass::GetThisMessageMap() {                                 \
-        using ThisClass [[maybe_unused]] = theClass;                                        \
-        using TheBaseClass = baseClass;                                                     \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                \
+    const ::fw::MessageMap* theClass::GetMessageMap() const { \
+        return GetThisMessageMap();                           \
+    }                                                         \
+    const ::fw::MessageMap* theClass::GetThisMessageMap() {   \
+        using ThisClass [[maybe_unused]] = theClass;          \
+        using TheBaseClass = baseClass;                       \
         static const ::fw::MessageMapEntry entries[] = {
-
 #define END_MESSAGE_MAP()                                                                   \
-    {::fw::EntryKind::End, 0, 0, 0, nullptr}                                               \
+    { ::fw::EntryKind::End, 0, 0, 0, nullptr }                                              \
     }                                                                                       \
     ;                                                                                       \
     static const ::fw::MessageMap messageMap = {&TheBaseClass::GetThisMessageMap, entries}; \
@@ -84,75 +85,75 @@ protected:                                                      \
     }
 
 // Shared thunk shape: `body` sees `self` (ThisClass*), `args` and `result`.
-#define FW_MAP_ENTRY(kind, msg, code, id, body)                                               \
-    {kind, msg, code, id,                                                                     \
-     [](CCmdTarget * target, const ::fw::MessageArgs& args, LRESULT& result) -> bool {        \
-         ThisClass* self = static_cast<ThisClass*>(target);                                   \
-         (void)args;                                                                          \
-         (void)result;                                                                        \
-         body                                                                                 \
+#define FW_MAP_ENTRY(kind, msg, code, id, body)                                       \
+    {kind, msg, code, id,                                                             \
+     [](CCmdTarget* target, const ::fw::MessageArgs& args, LRESULT& result) -> bool { \
+         ThisClass* self = static_cast<ThisClass*>(target);                           \
+         (void)args;                                                                  \
+         (void)result;                                                                \
+         body                                                                         \
      }},
 
 // void OnPaint()
-#define ON_WM_PAINT()                                                    \
-    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_PAINT, 0, 0, {             \
-        void (ThisClass::*handler)() = &ThisClass::OnPaint;              \
-        (self->*handler)();                                              \
-        return true;                                                     \
+#define ON_WM_PAINT()                                        \
+    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_PAINT, 0, 0, { \
+        void (ThisClass::*handler)() = &ThisClass::OnPaint;  \
+        (self->*handler)();                                  \
+        return true;                                         \
     })
 
 // HCURSOR OnQueryDragIcon()
-#define ON_WM_QUERYDRAGICON()                                            \
-    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_QUERYDRAGICON, 0, 0, {     \
-        HCURSOR (ThisClass::*handler)() = &ThisClass::OnQueryDragIcon;   \
-        result = reinterpret_cast<LRESULT>((self->*handler)());          \
-        return true;                                                     \
+#define ON_WM_QUERYDRAGICON()                                          \
+    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_QUERYDRAGICON, 0, 0, {   \
+        HCURSOR (ThisClass::*handler)() = &ThisClass::OnQueryDragIcon; \
+        result = reinterpret_cast<LRESULT>((self->*handler)());        \
+        return true;                                                   \
     })
 
 // void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
-#define ON_WM_KEYDOWN()                                                                    \
-    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_KEYDOWN, 0, 0, {                             \
-        void (ThisClass::*handler)(UINT, UINT, UINT) = &ThisClass::OnKeyDown;              \
-        (self->*handler)(static_cast<UINT>(args.wParam), LOWORD(args.lParam),              \
-                         HIWORD(args.lParam));                                             \
-        return true;                                                                       \
+#define ON_WM_KEYDOWN()                                                       \
+    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_KEYDOWN, 0, 0, {                \
+        void (ThisClass::*handler)(UINT, UINT, UINT) = &ThisClass::OnKeyDown; \
+        (self->*handler)(static_cast<UINT>(args.wParam), LOWORD(args.lParam), \
+                         HIWORD(args.lParam));                                \
+        return true;                                                          \
     })
 
 // void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
-#define ON_WM_CHAR()                                                                       \
-    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_CHAR, 0, 0, {                                \
-        void (ThisClass::*handler)(UINT, UINT, UINT) = &ThisClass::OnChar;                 \
-        (self->*handler)(static_cast<UINT>(args.wParam), LOWORD(args.lParam),              \
-                         HIWORD(args.lParam));                                             \
-        return true;                                                                       \
+#define ON_WM_CHAR()                                                          \
+    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_CHAR, 0, 0, {                   \
+        void (ThisClass::*handler)(UINT, UINT, UINT) = &ThisClass::OnChar;    \
+        (self->*handler)(static_cast<UINT>(args.wParam), LOWORD(args.lParam), \
+                         HIWORD(args.lParam));                                \
+        return true;                                                          \
     })
 
 // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
-#define ON_WM_SETCURSOR()                                                                  \
-    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_SETCURSOR, 0, 0, {                           \
-        BOOL (ThisClass::*handler)(CWnd*, UINT, UINT) = &ThisClass::OnSetCursor;           \
+#define ON_WM_SETCURSOR()                                                                \
+    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_SETCURSOR, 0, 0, {                         \
+        BOOL (ThisClass::*handler)(CWnd*, UINT, UINT) = &ThisClass::OnSetCursor;         \
         result = (self->*handler)(CWnd::FromHandle(reinterpret_cast<HWND>(args.wParam)), \
-                                  LOWORD(args.lParam), HIWORD(args.lParam));               \
-        return true;                                                                       \
+                                  LOWORD(args.lParam), HIWORD(args.lParam));             \
+        return true;                                                                     \
     })
 
 // void OnMouseMove(UINT nFlags, CPoint point) -- point in client coordinates, signed
-#define ON_WM_MOUSEMOVE()                                                                  \
-    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_MOUSEMOVE, 0, 0, {                           \
-        void (ThisClass::*handler)(UINT, CPoint) = &ThisClass::OnMouseMove;                \
-        (self->*handler)(static_cast<UINT>(args.wParam),                                   \
-                         CPoint(static_cast<short>(LOWORD(args.lParam)),                   \
-                                static_cast<short>(HIWORD(args.lParam))));                 \
-        return true;                                                                       \
+#define ON_WM_MOUSEMOVE()                                                   \
+    FW_MAP_ENTRY(::fw::EntryKind::Message, WM_MOUSEMOVE, 0, 0, {            \
+        void (ThisClass::*handler)(UINT, CPoint) = &ThisClass::OnMouseMove; \
+        (self->*handler)(static_cast<UINT>(args.wParam),                    \
+                         CPoint(static_cast<short>(LOWORD(args.lParam)),    \
+                                static_cast<short>(HIWORD(args.lParam))));  \
+        return true;                                                        \
     })
 
 // void handler() for notification `code` of control `id` (a command when code is 0)
-#define ON_CONTROL(code, id, memberFxn)                                                    \
-    FW_MAP_ENTRY(::fw::EntryKind::Command, WM_COMMAND, static_cast<UINT>(code),            \
-                 static_cast<UINT>(id), {                                                  \
-                     void (ThisClass::*handler)() = memberFxn;                             \
-                     (self->*handler)();                                                   \
-                     return true;                                                          \
+#define ON_CONTROL(code, id, memberFxn)                                         \
+    FW_MAP_ENTRY(::fw::EntryKind::Command, WM_COMMAND, static_cast<UINT>(code), \
+                 static_cast<UINT>(id), {                                       \
+                     void (ThisClass::*handler)() = memberFxn;                  \
+                     (self->*handler)();                                        \
+                     return true;                                               \
                  })
 
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
@@ -161,22 +162,21 @@ protected:                                                      \
 
 // void handler(): this control's own notification `code`, reflected back by
 // its parent. Handling it keeps the parent from seeing the notification.
-#define ON_CONTROL_REFLECT(code, memberFxn)                                                \
-    FW_MAP_ENTRY(::fw::EntryKind::ReflectedCommand, WM_COMMAND, static_cast<UINT>(code),   \
-                 0, {                                                                      \
-                     void (ThisClass::*handler)() = memberFxn;                             \
-                     (self->*handler)();                                                   \
-                     return true;                                                          \
-                 })
+#define ON_CONTROL_REFLECT(code, memberFxn)                                                   \
+    FW_MAP_ENTRY(::fw::EntryKind::ReflectedCommand, WM_COMMAND, static_cast<UINT>(code), 0, { \
+        void (ThisClass::*handler)() = memberFxn;                                             \
+        (self->*handler)();                                                                   \
+        return true;                                                                          \
+    })
 
 // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor): the parent's colour request for
 // this control. A null brush leaves the request to the parent.
-#define ON_WM_CTLCOLOR_REFLECT()                                                           \
-    FW_MAP_ENTRY(::fw::EntryKind::ReflectedCtlColor, 0, 0, 0, {                            \
-        HBRUSH (ThisClass::*handler)(CDC*, UINT) = &ThisClass::CtlColor;                   \
-        CDC dc(reinterpret_cast<HDC>(args.wParam));                                        \
-        HBRUSH brush = (self->*handler)(&dc, args.message - WM_CTLCOLORMSGBOX);            \
-        if (brush == nullptr) return false;                                                \
-        result = reinterpret_cast<LRESULT>(brush);                                         \
-        return true;                                                                       \
+#define ON_WM_CTLCOLOR_REFLECT()                                                \
+    FW_MAP_ENTRY(::fw::EntryKind::ReflectedCtlColor, 0, 0, 0, {                 \
+        HBRUSH (ThisClass::*handler)(CDC*, UINT) = &ThisClass::CtlColor;        \
+        CDC dc(reinterpret_cast<HDC>(args.wParam));                             \
+        HBRUSH brush = (self->*handler)(&dc, args.message - WM_CTLCOLORMSGBOX); \
+        if (brush == nullptr) return false;                                     \
+        result = reinterpret_cast<LRESULT>(brush);                              \
+        return true;                                                            \
     })

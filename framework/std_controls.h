@@ -5,7 +5,7 @@
 class CStatic : public CWnd {};
 
 class CEdit : public CWnd {
-public:
+   public:
     void SetSel(int start, int end) { SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end); }
     void GetSel(int& start, int& end) const;
 };

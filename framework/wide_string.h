@@ -5,7 +5,7 @@
 #include <string>
 
 class CString {
-public:
+   public:
     CString() = default;
     CString(LPCWSTR text) : m_str(text ? text : L"") {}  // NOLINT: implicit like a literal
     CString(LPCWSTR text, int length) : m_str(text, text ? static_cast<size_t>(length) : 0) {}
@@ -54,6 +54,6 @@ public:
     friend bool operator==(LPCWSTR a, const CString& b) { return b.Compare(a) == 0; }
     friend bool operator!=(LPCWSTR a, const CString& b) { return b.Compare(a) != 0; }
 
-private:
+   private:
     std::wstring m_str;
 };

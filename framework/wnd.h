@@ -13,7 +13,7 @@
 class CDataExchange;
 
 class CWnd : public CCmdTarget {
-public:
+   public:
     CWnd() = default;
     // Destroys the window if one is still attached.
     ~CWnd() override;
@@ -29,6 +29,8 @@ public:
     // The attached object, else a temporary wrapper that only holds the
     // handle (kept until AfxWinTerm / the end of the modal run). Null for null.
     static CWnd* FromHandle(HWND hWnd);
+    // Deletes the temporary wrappers of this thread.
+    static void DeleteTempMap();
 
     // Attaching. SubclassWindow records the object, calls PreSubclassWindow
     // and then routes the window's messages through this object. FALSE if
@@ -102,7 +104,7 @@ public:
     // The id of the dialog help topic for this window; 0 when it has none.
     virtual DWORD GetHelpContextId() const { return 0; }
 
-protected:
+   protected:
     // Called while attaching, before the window's messages reach this object.
     virtual void PreSubclassWindow() {}
     // Called after WM_NCDESTROY, once the object has let go of the window.
@@ -133,14 +135,14 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
+   private:
     friend LRESULT CALLBACK FrameworkWndProc(HWND, UINT, WPARAM, LPARAM);
     friend class CDialog;
     LRESULT DispatchToObject(UINT message, WPARAM wParam, LPARAM lParam);
 
-    WNDPROC m_pfnSuper = nullptr;            // the window's original procedure
-    const MSG* m_pCurrentMsg = nullptr;      // the message being handled, for Default()
-    bool m_bNotificationsLocked = false;     // set while UpdateData runs
+    WNDPROC m_pfnSuper = nullptr;         // the window's original procedure
+    const MSG* m_pCurrentMsg = nullptr;   // the message being handled, for Default()
+    bool m_bNotificationsLocked = false;  // set while UpdateData runs
 };
 
 LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
