@@ -30,18 +30,17 @@ struct Script {
 };
 Script* g_script = nullptr;
 
+BOOL CALLBACK MatchAboutBox(HWND window, LPARAM out) {
+    if (IsWindowVisible(window) && WindowText(window) == kAboutCaption) {
+        *reinterpret_cast<HWND*>(out) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindAboutBox() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) -> BOOL {
-            if (IsWindowVisible(window) && WindowText(window) == kAboutCaption) {
-                *reinterpret_cast<HWND*>(out) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), &MatchAboutBox, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
