@@ -4,7 +4,7 @@
 #include "framework.h"
 
 class CCalculatorApp : public CWinApp {
-public:
+   public:
     CCalculatorApp() = default;
 
     BOOL InitInstance() override;

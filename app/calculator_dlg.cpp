@@ -4,8 +4,7 @@
 #include "resource.h"
 
 CCalculatorDlg::CCalculatorDlg(CWnd* parent)
-    : CDialog(IDD_CALCULATOR_DIALOG, parent),
-      m_hIcon(AfxGetApp()->LoadIcon(IDI_MAIN_ICON)) {}
+    : CDialog(IDD_CALCULATOR_DIALOG, parent), m_hIcon(AfxGetApp()->LoadIcon(IDI_MAIN_ICON)) {}
 
 void CCalculatorDlg::DoDataExchange(CDataExchange* dx) {
     DDX_TrimmedDouble(dx, IDC_SIZE1, m_calc.m_dSize1, 0.0);

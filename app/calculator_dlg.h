@@ -7,10 +7,10 @@
 #include "my_edit.h"
 
 class CCalculatorDlg : public CDialog {
-public:
+   public:
     explicit CCalculatorDlg(CWnd* parent = nullptr);
 
-protected:
+   protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     // The dialog has no OK button; Enter in a field must neither close the
@@ -35,7 +35,7 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
+   private:
     void ApplyPresetToFields();
 };
 

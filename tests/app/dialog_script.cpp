@@ -17,20 +17,20 @@ struct Script {
 
 Script* g_script = nullptr;  // a timer procedure gets no context of its own
 
+BOOL CALLBACK RememberVisibleDialog(HWND hwnd, LPARAM out) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindOpenDialog() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM out) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(hwnd, name, 16);
-            if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(hwnd)) {
-                *reinterpret_cast<HWND*>(out) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), RememberVisibleDialog,
+                      reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -68,7 +68,8 @@ int RunWithScript(const std::function<int()>& runModal, std::vector<Step> steps)
 std::wstring Text(HWND dialog, int id) {
     const HWND control = GetDlgItem(dialog, id);
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -81,7 +82,9 @@ std::vector<std::wstring> ListEntries(HWND dialog, int id) {
     const LRESULT count = SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         const auto index = static_cast<WPARAM>(i);
-        std::wstring text(static_cast<size_t>(SendDlgItemMessageW(dialog, id, CB_GETLBTEXTLEN, index, 0)) + 1, L'\0');
+        std::wstring text(
+            static_cast<size_t>(SendDlgItemMessageW(dialog, id, CB_GETLBTEXTLEN, index, 0)) + 1,
+            L'\0');
         const LRESULT length = SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, index,
                                                    reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<size_t>(length < 0 ? 0 : length));

@@ -131,15 +131,19 @@ INSTANTIATE_TEST_SUITE_P(
     WorkedExamplesAndEdges, MainDialogRows,
     ::testing::Values(
         RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"18.5", IDC_DPI, L"300", L"2185"},
-        RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"18.5cm", IDC_DPI, L"300abc", L"2185"},
+        RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"18.5cm", IDC_DPI, L"300abc",
+                L"2185"},
         RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"0", IDC_DPI, L"300", L"0"},
         RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"-5", IDC_DPI, L"300", L"-590"},
-        RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"55", IDC_DPI, L"4294967295", kInvalid.c_str()},
-        RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"2.54", IDC_DPI, L"-1", kInvalid.c_str()},
+        RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"55", IDC_DPI, L"4294967295",
+                kInvalid.c_str()},
+        RowCase{IDC_CALC_PIXELS, IDC_PIXELS_RESULT, IDC_SIZE1, L"2.54", IDC_DPI, L"-1",
+                kInvalid.c_str()},
         RowCase{IDC_CALC_DPI, IDC_DPI_RESULT, IDC_PIXELS, L"2416", IDC_SIZE2, L"18.5", L"332"},
         RowCase{IDC_CALC_DPI, IDC_DPI_RESULT, IDC_PIXELS, L"2480", IDC_SIZE2, L"21", L"300"},
         RowCase{IDC_CALC_DPI, IDC_DPI_RESULT, IDC_PIXELS, L"1", IDC_SIZE2, L"0", kInvalid.c_str()},
-        RowCase{IDC_CALC_DPI, IDC_DPI_RESULT, IDC_PIXELS, L"", IDC_SIZE2, L"abc", kInvalid.c_str()}));
+        RowCase{IDC_CALC_DPI, IDC_DPI_RESULT, IDC_PIXELS, L"", IDC_SIZE2, L"abc",
+                kInvalid.c_str()}));
 
 TEST(MainDialog, EqualsRightAfterStartShowsZeroAndInvalid) {
     Play({[](HWND dlg) {
@@ -182,9 +186,12 @@ TEST(MainDialog, EveryFormatShowsItsSizeOnBothRows) {
                 ChooseEntry(dlg, IDC_FORMAT, format);
                 double width = 0, height = 0;
                 GetPaperSize(format, width, height);
-                const std::wstring expected = Wide(DoubleToText(side == SIDE_WIDTH ? width : height));
-                EXPECT_EQ(Text(dlg, IDC_SIZE1), expected) << "format " << format << " side " << side;
-                EXPECT_EQ(Text(dlg, IDC_SIZE2), expected) << "format " << format << " side " << side;
+                const std::wstring expected =
+                    Wide(DoubleToText(side == SIDE_WIDTH ? width : height));
+                EXPECT_EQ(Text(dlg, IDC_SIZE1), expected)
+                    << "format " << format << " side " << side;
+                EXPECT_EQ(Text(dlg, IDC_SIZE2), expected)
+                    << "format " << format << " side " << side;
             }
         });
     }
@@ -246,7 +253,9 @@ TEST(MainDialog, EnterOnAnEqualsButtonPressesIt) {
         [](HWND dlg) {
             SetText(dlg, IDC_SIZE1, L"18.5");
             SetText(dlg, IDC_DPI, L"300");
-            SetFocus(GetDlgItem(dlg, IDC_CALC_PIXELS));
+            // As Tab would move it: the dialog manager makes the button the default.
+            SendMessageW(dlg, WM_NEXTDLGCTL,
+                         reinterpret_cast<WPARAM>(GetDlgItem(dlg, IDC_CALC_PIXELS)), TRUE);
             PostKey(GetDlgItem(dlg, IDC_CALC_PIXELS), VK_RETURN, L'\r');
         },
         [](HWND dlg) { EXPECT_EQ(Text(dlg, IDC_PIXELS_RESULT), L"2185"); },
@@ -260,34 +269,36 @@ TEST(MainDialog, EscAndCloseEndTheRunWithCancel) {
     EXPECT_EQ(RunMainDialog({[](HWND dlg) { PostMessageW(dlg, WM_CLOSE, 0, 0); }}), IDCANCEL);
 }
 
+std::vector<MSG> g_iconErases;  // WM_ICONERASEBKGND as sent, seen by the hook below
+
+LRESULT CALLBACK RecordIconErase(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_ICONERASEBKGND) {
+        g_iconErases.push_back(MSG{sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST(MainDialog, MinimisedWindowPaintsItsIconAndDragsIt) {
-    static std::vector<MSG> seen;
-    seen.clear();
-    const HHOOK hook = SetWindowsHookExW(
-        WH_CALLWNDPROC,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-            if (code == HC_ACTION && sent->message == WM_ICONERASEBKGND) {
-                seen.push_back(MSG{sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
-            }
-            return CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, GetCurrentThreadId());
+    g_iconErases.clear();
+    const HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, RecordIconErase, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     Play({
         [](HWND dlg) {
             SendMessageW(dlg, WM_PAINT, 0, 0);
-            EXPECT_TRUE(seen.empty()) << "a normal window leaves painting to the dialog";
+            EXPECT_TRUE(g_iconErases.empty()) << "a normal window leaves painting to the dialog";
             ShowWindow(dlg, SW_MINIMIZE);
         },
         [](HWND dlg) {
             ASSERT_TRUE(IsIconic(dlg));
             SendMessageW(dlg, WM_PAINT, 0, 0);
-            ASSERT_FALSE(seen.empty());
-            EXPECT_EQ(seen.back().hwnd, dlg);
-            EXPECT_NE(seen.back().wParam, 0u) << "the paint context's device context";
-            EXPECT_EQ(seen.back().lParam, 0);
-            const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON));
+            ASSERT_FALSE(g_iconErases.empty());
+            EXPECT_EQ(g_iconErases.back().hwnd, dlg);
+            EXPECT_NE(g_iconErases.back().wParam, 0u) << "the paint context's device context";
+            EXPECT_EQ(g_iconErases.back().lParam, 0);
+            const HICON icon =
+                LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON));
             EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dlg, WM_QUERYDRAGICON, 0, 0)), icon);
             ShowWindow(dlg, SW_RESTORE);
         },

@@ -8,9 +8,10 @@ TestApp g_app;
 
 // The platform's start-up, as the entry routine would do it, before any test.
 class AppEnvironment : public ::testing::Environment {
-public:
+   public:
     void SetUp() override {
-        ASSERT_TRUE(AfxWinInit(GetModuleHandleW(nullptr), nullptr, GetCommandLineW(), SW_SHOWNORMAL));
+        ASSERT_TRUE(
+            AfxWinInit(GetModuleHandleW(nullptr), nullptr, GetCommandLineW(), SW_SHOWNORMAL));
     }
     void TearDown() override { AfxWinTerm(); }
 };

@@ -16,7 +16,7 @@ struct HelpRequest {
 };
 
 class TestApp : public CCalculatorApp {
-public:
+   public:
     BOOL CallHelpViewer(HWND owner, LPCWSTR helpFile, UINT command, ULONG_PTR data) override;
 
     std::vector<HelpRequest> m_helpRequests;
