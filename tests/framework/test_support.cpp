@@ -8,15 +8,14 @@ constexpr UINT kStepMessage = WM_APP + 0x300;
 
 MessageBoxWatcher* g_watcher = nullptr;
 
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND hWnd, LPARAM counter) {
     ++*reinterpret_cast<int*>(counter);
-    ::EnumChildWindows(
-        hWnd,
-        [](HWND, LPARAM c) -> BOOL {
-            ++*reinterpret_cast<int*>(c);
-            return TRUE;
-        },
-        counter);
+    ::EnumChildWindows(hWnd, &CountChild, counter);
     return TRUE;
 }
 
@@ -105,24 +104,23 @@ MessageBoxWatcher::~MessageBoxWatcher() {
 
 void CALLBACK MessageBoxWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_watcher == nullptr) return;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM) -> BOOL {
-            if (ClassName(hWnd) != L"#32770" || !::IsWindowVisible(hWnd)) return TRUE;
-            // A message box has no object of ours behind it.
-            if (CWnd::FromHandlePermanent(hWnd) != nullptr) return TRUE;
-            MessageBoxWatcher::Seen seen{WindowText(hWnd), L"", ::GetWindow(hWnd, GW_OWNER)};
-            for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != nullptr;
-                 child = ::GetWindow(child, GW_HWNDNEXT)) {
-                if (ClassName(child) == L"Static" && !WindowText(child).empty()) {
-                    seen.text = WindowText(child);
-                }
-            }
-            g_watcher->seen.push_back(seen);
-            ::PostMessageW(hWnd, WM_COMMAND, static_cast<WPARAM>(g_watcher->m_answer), 0);
-            return TRUE;
-        },
-        0);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &MessageBoxWatcher::OnWindow, 0);
+}
+
+BOOL CALLBACK MessageBoxWatcher::OnWindow(HWND hWnd, LPARAM) {
+    if (ClassName(hWnd) != L"#32770" || !::IsWindowVisible(hWnd)) return TRUE;
+    // A message box has no object of ours behind it.
+    if (CWnd::FromHandlePermanent(hWnd) != nullptr) return TRUE;
+    MessageBoxWatcher::Seen seen{WindowText(hWnd), L"", ::GetWindow(hWnd, GW_OWNER)};
+    for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassName(child) == L"Static" && !WindowText(child).empty()) {
+            seen.text = WindowText(child);
+        }
+    }
+    g_watcher->seen.push_back(seen);
+    ::PostMessageW(hWnd, WM_COMMAND, static_cast<WPARAM>(g_watcher->m_answer), 0);
+    return TRUE;
 }
 
 std::wstring WindowText(HWND hWnd) {

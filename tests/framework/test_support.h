@@ -92,6 +92,7 @@ class MessageBoxWatcher {
 
    private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM);
     UINT_PTR m_timer;
     int m_answer;
 };
