@@ -43,7 +43,7 @@ BOOL CCalculatorDlg::OnInitDialog() {
     m_editPixels.m_nMode = modeUnsigned;
     m_editSize2.m_nMode = modeDecimal;
 
-    // The about icon is attached here, once it exists.
+    m_aboutIcon.SubclassDlgItem(IDC_ABOUT_ICON, this);
 
     return TRUE;  // focus on the first tab stop, the size of row 1
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: two calculation rows, the format and side lists, the
 // explanation and the imprint picture.
+#include "about_icon.h"
 #include "calc_model.h"
 #include "framework.h"
 #include "my_edit.h"
@@ -30,6 +31,7 @@ class CCalculatorDlg : public CDialog {
     CMyEdit m_editSize1;
     CalcState m_calc;
     HICON m_hIcon;
+    CAboutIcon m_aboutIcon;
 
     DECLARE_MESSAGE_MAP()
 
