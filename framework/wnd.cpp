@@ -1,23 +1,47 @@
 #include "wnd.h"
 
+#include <cstdlib>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "app.h"
 #include "data_exchange.h"
+#include "handle_map.h"
 
 namespace {
 
 // Windows belong to the thread that created them, and so do these maps.
-std::unordered_map<HWND, CWnd*>& PermanentMap() {
-    thread_local std::unordered_map<HWND, CWnd*> map;
-    return map;
+struct ThreadMaps {
+    HandleMap<CWnd*> permanent;
+    HandleMap<std::unique_ptr<CWnd>> temporary;
+};
+
+// Each thread's maps hang off a Win32 TLS slot: C++ thread_local would link
+// a thread library and emulated TLS into the program.
+const DWORD g_threadMapsSlot = ::TlsAlloc();
+
+// This thread's maps, or null while it has no window objects.
+ThreadMaps* CurrentMaps() {
+    if (g_threadMapsSlot == TLS_OUT_OF_INDEXES) return nullptr;
+    return static_cast<ThreadMaps*>(::TlsGetValue(g_threadMapsSlot));
 }
 
-std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
-    thread_local std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
-    return map;
+ThreadMaps& CreateMaps() {
+    if (ThreadMaps* maps = CurrentMaps()) return *maps;
+    // Without a slot no window could find its object: as hopeless as no memory.
+    if (g_threadMapsSlot == TLS_OUT_OF_INDEXES) std::abort();
+    auto* maps = new ThreadMaps;
+    ::TlsSetValue(g_threadMapsSlot, maps);
+    return *maps;
+}
+
+// A thread's maps go as soon as they hold nothing, so a thread that ends
+// without window objects leaves nothing behind.
+void ReleaseMapsIfEmpty() {
+    ThreadMaps* maps = CurrentMaps();
+    if (maps == nullptr || !maps->permanent.IsEmpty() || !maps->temporary.IsEmpty()) return;
+    ::TlsSetValue(g_threadMapsSlot, nullptr);
+    delete maps;
 }
 
 bool IsCtlColorMessage(UINT message) {
@@ -41,16 +65,16 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    if (hWnd == nullptr) return nullptr;
-    auto& map = PermanentMap();
-    auto it = map.find(hWnd);
-    return it == map.end() ? nullptr : it->second;
+    ThreadMaps* maps = CurrentMaps();
+    if (hWnd == nullptr || maps == nullptr) return nullptr;
+    CWnd** found = maps->permanent.Find(hWnd);
+    return found == nullptr ? nullptr : *found;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (hWnd == nullptr) return nullptr;
     if (CWnd* permanent = FromHandlePermanent(hWnd)) return permanent;
-    auto& slot = TemporaryMap()[hWnd];
+    auto& slot = CreateMaps().temporary[hWnd];
     if (!slot) {
         slot = std::make_unique<CWnd>();
         slot->m_hWnd = hWnd;
@@ -59,31 +83,35 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 }
 
 void CWnd::DeleteTempMap() {
+    ThreadMaps* maps = CurrentMaps();
+    if (maps == nullptr) return;
     // The wrappers never owned their windows: clear the handles first so
     // that their destructors leave the windows alone.
-    auto& map = TemporaryMap();
-    for (auto& entry : map) entry.second->m_hWnd = nullptr;
-    map.clear();
+    maps->temporary.ForEach([](HWND, std::unique_ptr<CWnd>& wrapper) { wrapper->m_hWnd = nullptr; });
+    maps->temporary.Clear();
+    ReleaseMapsIfEmpty();
 }
 
 void CWnd::Attach(HWND hWnd) {
     m_hWnd = hWnd;
-    PermanentMap()[hWnd] = this;
+    ThreadMaps& maps = CreateMaps();
+    maps.permanent[hWnd] = this;
     // A temporary wrapper of the same handle would now be misleading.
-    auto& temps = TemporaryMap();
-    auto it = temps.find(hWnd);
-    if (it != temps.end()) {
-        it->second->m_hWnd = nullptr;
-        temps.erase(it);
+    if (std::unique_ptr<CWnd>* temporary = maps.temporary.Find(hWnd)) {
+        (*temporary)->m_hWnd = nullptr;
+        maps.temporary.Erase(hWnd);
     }
 }
 
 HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
-    if (hWnd != nullptr) {
-        auto& map = PermanentMap();
-        auto it = map.find(hWnd);
-        if (it != map.end() && it->second == this) map.erase(it);
+    ThreadMaps* maps = CurrentMaps();
+    if (hWnd != nullptr && maps != nullptr) {
+        CWnd** found = maps->permanent.Find(hWnd);
+        if (found != nullptr && *found == this) {
+            maps->permanent.Erase(hWnd);
+            ReleaseMapsIfEmpty();
+        }
     }
     m_hWnd = nullptr;
     return hWnd;
