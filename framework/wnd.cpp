@@ -87,7 +87,8 @@ void CWnd::DeleteTempMap() {
     if (maps == nullptr) return;
     // The wrappers never owned their windows: clear the handles first so
     // that their destructors leave the windows alone.
-    maps->temporary.ForEach([](HWND, std::unique_ptr<CWnd>& wrapper) { wrapper->m_hWnd = nullptr; });
+    maps->temporary.ForEach(
+        [](HWND, std::unique_ptr<CWnd>& wrapper) { wrapper->m_hWnd = nullptr; });
     maps->temporary.Clear();
     ReleaseMapsIfEmpty();
 }
