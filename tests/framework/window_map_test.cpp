@@ -88,7 +88,7 @@ class WindowMapTest : public testing::Test {
     std::vector<HWND> m_windows;
 };
 
-TEST_F(WindowMapTest, TemporaryWrapperLastsUntilTheMapIsDeletedAndGivesWayToAnObject) {
+TEST_F(WindowMapTest, TemporaryWrapperLastsUntilTheMapIsDeletedOrAnObjectIsAttached) {
     const HWND hWnd = NewWindow();
     ASSERT_NE(hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
@@ -101,10 +101,10 @@ TEST_F(WindowMapTest, TemporaryWrapperLastsUntilTheMapIsDeletedAndGivesWayToAnOb
     CWnd::DeleteTempMap();
     EXPECT_TRUE(::IsWindow(hWnd)) << "deleting a wrapper leaves its window alone";
 
-    wrapper = CWnd::FromHandle(hWnd);
+    // Attaching an object replaces (and deletes) the wrapper.
+    ASSERT_NE(CWnd::FromHandle(hWnd), nullptr);
     CWnd object;
     ASSERT_TRUE(object.SubclassWindow(hWnd));
-    EXPECT_EQ(wrapper->m_hWnd, nullptr) << "the stale wrapper lets go of the window";
     EXPECT_EQ(CWnd::FromHandle(hWnd), &object);
     object.UnsubclassWindow();
     EXPECT_NE(CWnd::FromHandle(hWnd), &object);
