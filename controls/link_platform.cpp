@@ -63,11 +63,15 @@ class SystemPlatform final : public LinkPlatform {
 
 LinkPlatform* g_current = nullptr;
 
+// At namespace scope, not inside the function: it holds no state and is set
+// up before anything runs, while a function's static would need a guard that
+// links the C++ run-time's thread and exception support into the program.
+SystemPlatform g_system;
+
 }  // namespace
 
 LinkPlatform& SystemLinkPlatform() {
-    static SystemPlatform system;
-    return system;
+    return g_system;
 }
 
 LinkPlatform& CurrentLinkPlatform() {
