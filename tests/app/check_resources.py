@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Checks the resources compiled into Tarvex.exe: the main dialog template
 control by control, its initial list data against the core's format table,
-the icon group, the imprint picture and the version record.
+the icon group, the imprint picture, the version record and the manifest.
 
 usage: check_resources.py TARVEX_EXE PAPER_FORMATS_CPP
 """
 import re
 import sys
 import unittest
+import xml.etree.ElementTree as ET
 
 import pe_resources as pe
 
@@ -178,6 +179,38 @@ class Resources(unittest.TestCase):
             "ProductVersion": "1, 0, 0, 1",
         })
         self.assertEqual(translations, [(0x804, 1200)])
+
+    def test_manifest(self):
+        lang, data = self.image.resource(pe.RT_MANIFEST, 1)
+        self.assertEqual(lang, 0, "the loader takes the manifest in any language; keep it neutral")
+        root = ET.fromstring(data)
+        asm1, asm3 = "{urn:schemas-microsoft-com:asm.v1}", "{urn:schemas-microsoft-com:asm.v3}"
+        compat = "{urn:schemas-microsoft-com:compatibility.v1}"
+        smi2005 = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+
+        deps = root.findall(f"{asm1}dependency/{asm1}dependentAssembly/{asm1}assemblyIdentity")
+        self.assertEqual([(d.get("name"), d.get("version"), d.get("publicKeyToken")) for d in deps],
+                         [("Microsoft.Windows.Common-Controls", "6.0.0.0", "6595b64144ccf1df")])
+
+        levels = root.findall(f".//{asm3}requestedExecutionLevel")
+        self.assertEqual([(e.get("level"), e.get("uiAccess")) for e in levels], [("asInvoker", "false")])
+
+        oses = {e.get("Id") for e in root.iter(f"{compat}supportedOS")}
+        self.assertEqual(oses, {
+            "{e2011457-1546-43c5-a5fe-008deee3d3f0}",  # Vista
+            "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  # 7
+            "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  # 8
+            "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  # 8.1
+            "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  # 10 and 11
+        })
+
+        # System-aware only: the dialog is not rebuilt when the DPI changes.
+        settings = root.findall(f"{asm3}application/{asm3}windowsSettings")
+        self.assertEqual(len(settings), 1)
+        self.assertEqual([(e.tag, (e.text or "").strip()) for e in settings[0]],
+                         [(f"{smi2005}dpiAware", "true")])
+        # A Unicode program has no use for a code page override.
+        self.assertFalse([e for e in root.iter() if e.tag.endswith("activeCodePage")])
 
 
 if __name__ == "__main__":

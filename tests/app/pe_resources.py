@@ -4,6 +4,7 @@ the version record). Works for 32-bit and 64-bit images, without Windows."""
 import struct
 
 RT_BITMAP, RT_ICON, RT_DIALOG, RT_GROUP_ICON, RT_VERSION = 2, 3, 5, 14, 16
+RT_MANIFEST = 24
 RT_DLGINIT = 240
 
 # Predefined window classes of dialog templates, stored as atoms.
