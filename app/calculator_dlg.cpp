@@ -45,6 +45,11 @@ BOOL CCalculatorDlg::OnInitDialog() {
 
     m_aboutIcon.SubclassDlgItem(IDC_ABOUT_ICON, this);
 
+    // Text and controls grow with the system DPI; the picture must too.
+    m_imprintPicture.Attach(
+        *this, CRect(IMPRINT_PICTURE_X, IMPRINT_PICTURE_Y, IMPRINT_PICTURE_X + IMPRINT_PICTURE_CX,
+                     IMPRINT_PICTURE_Y + IMPRINT_PICTURE_CY));
+
     return TRUE;  // focus on the first tab stop, the size of row 1
 }
 

@@ -5,6 +5,7 @@
 #include "calc_model.h"
 #include "framework.h"
 #include "my_edit.h"
+#include "scaled_picture.h"
 
 class CCalculatorDlg : public CDialog {
    public:
@@ -32,6 +33,8 @@ class CCalculatorDlg : public CDialog {
     CalcState m_calc;
     HICON m_hIcon;
     CAboutIcon m_aboutIcon;
+    // The imprint picture resampled to the dialog's scale (above 96 DPI).
+    CScaledPicture m_imprintPicture;
 
     DECLARE_MESSAGE_MAP()
 

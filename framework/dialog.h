@@ -26,6 +26,9 @@ class CDialog : public CWnd {
     // IDCANCEL: EndDialog(IDCANCEL).
     virtual void OnCancel();
 
+    // Dialog units to pixels, by this dialog's font.
+    void MapDialogRect(LPRECT rect) const { ::MapDialogRect(m_hWnd, rect); }
+
     UINT GetTemplateId() const { return m_nIDTemplate; }
     // 0x20000 + template id: the dialog's help topic.
     DWORD GetHelpContextId() const override;

@@ -1,6 +1,7 @@
 #pragma once
 // Everything the layer offers, in one include.
 #include "app.h"
+#include "bitmap.h"
 #include "cmd_target.h"
 #include "data_exchange.h"
 #include "dc.h"

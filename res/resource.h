@@ -33,6 +33,12 @@
 #define IDC_SIDE 1008
 #define IDC_FORMAT 1015
 #define IDC_ABOUT_ICON 1022
+/* The imprint picture's rectangle in dialog units: the program scales the
+   bitmap to it when the dialog is not laid out at 96 DPI. */
+#define IMPRINT_PICTURE_X 7
+#define IMPRINT_PICTURE_Y 236
+#define IMPRINT_PICTURE_CX 196
+#define IMPRINT_PICTURE_CY 50
 
 /* About box */
 #define IDC_AUTHOR 118

@@ -28,11 +28,13 @@ fi
 
 preset=$TARVEX_PRESET
 exe="$root/build/$preset/app/Tarvex.exe"
-shot="$root/build/$preset/screenshot.png"
+# Other scripts may pick another prefix (another DPI) and screenshot file.
+prefix=${TARVEX_PREFIX:-build/$preset/wineprefix}
+shot=${TARVEX_SCREENSHOT:-$root/build/$preset/screenshot.png}
 caption="塔维斯"
 
 start_ns=$(date +%s%N)
-scripts/wine-run.sh "build/$preset/wineprefix" "$exe" &
+scripts/wine-run.sh "$prefix" "$exe" &
 wine_pid=$!
 
 # Wait for the main window: Wine names the X window after the caption.

@@ -54,10 +54,8 @@ TEST(FitInBox, KeepsProportionsAndRoundsToNearest) {
 
 TEST(FitInBox, NothingToScaleGivesThePictureBack) {
     const FitCase cases[] = {
-        {kImprint, {0, 100}, kImprint},
-        {kImprint, {392, 0}, kImprint},
-        {kImprint, {-392, 100}, kImprint},
-        {{0, 100}, {392, 100}, {0, 100}},
+        {kImprint, {0, 100}, kImprint},     {kImprint, {392, 0}, kImprint},
+        {kImprint, {-392, 100}, kImprint},  {{0, 100}, {392, 100}, {0, 100}},
         {{391, -1}, {392, 100}, {391, -1}},
     };
     for (const FitCase& c : cases) {

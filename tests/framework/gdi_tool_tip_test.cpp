@@ -2,6 +2,9 @@
 // tool's text and lets go of its window when its owner takes it down.
 #include <gtest/gtest.h>
 
+#include <cwctype>
+#include <string>
+
 #include "test_support.h"
 // The common controls header needs the Windows types first.
 #include <commctrl.h>
@@ -50,6 +53,21 @@ class ToolTipTest : public testing::Test {
     void TearDown() override { m_owner.DestroyWindow(); }
     CWnd m_owner;
 };
+
+// The test program carries the program's manifest, so the tips below are
+// those of the side-by-side common controls 6 (visual styles), which the
+// loader takes from the assembly store rather than the system folder.
+TEST(CommonControls, VersionSixComesFromTheManifest) {
+    PrepareTestApp();
+    const HMODULE controls = ::GetModuleHandleW(L"comctl32.dll");
+    ASSERT_NE(controls, nullptr) << "loaded at start-up";
+    wchar_t path[MAX_PATH] = {};
+    ASSERT_GT(::GetModuleFileNameW(controls, path, MAX_PATH), 0u);
+    std::wstring lower = path;
+    for (wchar_t& c : lower) c = static_cast<wchar_t>(::towlower(c));
+    EXPECT_NE(lower.find(L"\\winsxs\\"), std::wstring::npos) << lower;
+    EXPECT_NE(lower.find(L"common-controls"), std::wstring::npos) << lower;
+}
 
 TEST_F(ToolTipTest, OneToolWhoseTextCanBeUpdated) {
     CToolTipCtrl tip;
