@@ -6,6 +6,8 @@
 //   control ID X Y W H TEXT           every control with an id of its own
 //   item ID INDEX TEXT                every entry of both lists
 //   dropped X Y W H ITEM_HEIGHT TOP   the open drop-down list, if any
+//   active main|other                 whether the main window is the active one
+//   enabled 0|1                       whether it takes input
 //
 // "about" prints the open about box instead:
 //   about X Y W H / main X Y W H / workarea X Y W H   screen rectangles
@@ -131,9 +133,11 @@ int PrintState() {
     DWORD processId = 0;
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    if (GetGUIThreadInfo(GetWindowThreadProcessId(main, &processId), &info) && info.hwndFocus) {
-        Print("focus " + std::to_string(GetDlgCtrlID(info.hwndFocus)));
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(main, &processId), &info)) {
+        if (info.hwndFocus) Print("focus " + std::to_string(GetDlgCtrlID(info.hwndFocus)));
+        Print(std::string("active ") + (info.hwndActive == main ? "main" : "other"));
     }
+    Print(std::string("enabled ") + (IsWindowEnabled(main) ? "1" : "0"));
     EnumChildWindows(main, PrintControl, 0);
     EnumWindows(PrintDroppedList, static_cast<LPARAM>(processId));
     return 0;
