@@ -29,7 +29,7 @@
 
 namespace {
 
-const wchar_t kCaption[] = L"\u5854\u7EF4\u65AF";             // 塔维斯
+const wchar_t kCaption[] = L"\u5854\u7EF4\u65AF";                   // 塔维斯
 const wchar_t kAboutCaption[] = L"\u5173\u4E8E\u5854\u7EF4\u65AF";  // 关于塔维斯
 constexpr int kHandCursorId = 109;
 
@@ -185,9 +185,12 @@ int PrintAbout() {
     info.cbSize = sizeof info;
     std::string active = "none";
     if (GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &info)) {
-        if (info.hwndActive == about) active = "about";
-        else if (info.hwndActive == main) active = "main";
-        else if (info.hwndActive) active = "other";
+        if (info.hwndActive == about)
+            active = "about";
+        else if (info.hwndActive == main)
+            active = "main";
+        else if (info.hwndActive)
+            active = "other";
         if (info.hwndFocus) Print("focus " + std::to_string(GetDlgCtrlID(info.hwndFocus)));
     }
     Print("active " + active);
@@ -223,8 +226,7 @@ int PrintCursor(const std::wstring& exe) {
     CURSORINFO shown = {};
     shown.cbSize = sizeof shown;
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HCURSOR hand = module ? static_cast<HCURSOR>(LoadImageW(module,
-                                                            MAKEINTRESOURCEW(kHandCursorId),
+    HCURSOR hand = module ? static_cast<HCURSOR>(LoadImageW(module, MAKEINTRESOURCEW(kHandCursorId),
                                                             IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))
                           : nullptr;
     std::string shownImage, handImage;
