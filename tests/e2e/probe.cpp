@@ -16,10 +16,7 @@
 //   focus ID / control ID X Y W H TEXT   as above, inside the about box
 //   close X Y                         a point on the caption's close button
 //
-// "cursor EXE" prints "cursor hand", "cursor other" or "cursor unknown": is
-// the pointer's current shape the hand cursor (resource 109) of EXE?
-//
-// usage: probe state | probe about | probe cursor EXE | probe wait SECONDS |
+// usage: probe state | probe about | probe wait SECONDS |
 //        probe gone SECONDS | probe about-wait SECONDS | probe about-gone SECONDS
 // "wait" succeeds once the window exists, "gone" once no such window is left.
 #include <windows.h>
@@ -31,7 +28,6 @@ namespace {
 
 const wchar_t kCaption[] = L"\u5854\u7EF4\u65AF";                   // 塔维斯
 const wchar_t kAboutCaption[] = L"\u5173\u4E8E\u5854\u7EF4\u65AF";  // 关于塔维斯
-constexpr int kHandCursorId = 109;
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return {};
@@ -202,43 +198,6 @@ int PrintAbout() {
     return 0;
 }
 
-// The mask (and colour, if any) bits of a cursor, with its hot spot.
-bool CursorImage(HCURSOR cursor, std::string& image) {
-    ICONINFO info = {};
-    if (!GetIconInfo(cursor, &info)) return false;
-    image = std::to_string(info.xHotspot) + "," + std::to_string(info.yHotspot) + ":";
-    for (HBITMAP bitmap : {info.hbmMask, info.hbmColor}) {
-        if (!bitmap) continue;
-        BITMAP bm = {};
-        GetObjectW(bitmap, sizeof bm, &bm);
-        std::string bits(static_cast<size_t>(bm.bmWidthBytes) * static_cast<size_t>(bm.bmHeight),
-                         '\0');
-        GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
-        image += std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight) + ":" + bits;
-        DeleteObject(bitmap);
-    }
-    return true;
-}
-
-// The shown cursor belongs to the program, so its handle means nothing
-// here; its image is compared with the hand read from the program's file.
-int PrintCursor(const std::wstring& exe) {
-    CURSORINFO shown = {};
-    shown.cbSize = sizeof shown;
-    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HCURSOR hand = module ? static_cast<HCURSOR>(LoadImageW(module, MAKEINTRESOURCEW(kHandCursorId),
-                                                            IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))
-                          : nullptr;
-    std::string shownImage, handImage;
-    if (!GetCursorInfo(&shown) || !shown.hCursor || !hand || !CursorImage(hand, handImage) ||
-        !CursorImage(shown.hCursor, shownImage)) {
-        Print("cursor unknown");
-        return 1;
-    }
-    Print(std::string("cursor ") + (shownImage == handImage ? "hand" : "other"));
-    return 0;
-}
-
 // Polls until the window's presence matches `present`, for at most `seconds`.
 int WaitFor(bool present, double seconds, HWND (*find)() = FindMainWindow) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
@@ -256,13 +215,12 @@ int wmain(int argc, wchar_t** argv) {
     const double seconds = argc > 2 ? _wtof(argv[2]) : 10.0;
     if (command == L"state") return PrintState();
     if (command == L"about") return PrintAbout();
-    if (command == L"cursor" && argc > 2) return PrintCursor(argv[2]);
     if (command == L"wait") return WaitFor(true, seconds);
     if (command == L"gone") return WaitFor(false, seconds);
     if (command == L"about-wait") return WaitFor(true, seconds, FindAboutBox);
     if (command == L"about-gone") return WaitFor(false, seconds, FindAboutBox);
     std::fputs(
-        "usage: probe state | probe about | probe cursor EXE | probe wait SECONDS |\n"
+        "usage: probe state | probe about | probe wait SECONDS |\n"
         "       probe gone SECONDS | probe about-wait SECONDS | probe about-gone SECONDS\n",
         stderr);
     return 2;
