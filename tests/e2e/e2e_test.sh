@@ -27,6 +27,11 @@ check() {  # check NAME EXPECTED ACTUAL
 }
 
 state() { "$wine_run" "$prefix" "$probe" state 2>/dev/null | tr -d '\r'; }
+about_state() { "$wine_run" "$prefix" "$probe" about 2>/dev/null | tr -d '\r'; }
+probe_run() { "$wine_run" "$prefix" "$probe" "$@" >/dev/null 2>&1; }
+# The pointer's shape as the X server shows it: the program's hand or not.
+pointer_shape() { python3 "$here/x_cursor.py" "$here/../../res/hand.cur" | sed -n 's/^cursor //p'; }
+field_of() { sed -n "s/^$1 //p" <<<"$2"; }
 # The text of control ID in a state dump.
 text_of() { sed -n "s/^control $1 -\?[0-9]* -\?[0-9]* [0-9]* [0-9]* //p" <<<"$2"; }
 focus_of() { sed -n 's/^focus //p' <<<"$1"; }
@@ -127,6 +132,77 @@ check "side chosen" "高度" "$(text_of 1008 "$s")"
 check "preset height in row 1" "26" "$(text_of 1000 "$s")"
 check "preset height in row 2" "26" "$(text_of 1005 "$s")"
 check "results stay after a preset" "2185 332" "$(text_of 1003 "$s") $(text_of 1007 "$s")"
+
+# The about box, from the icon, with real pointer moves and clicks.
+fields_and_results() {  # the texts of the four fields and both results
+  for id in 1000 1001 1004 1005 1003 1007; do printf '%s|' "$(text_of $id "$1")"; done
+}
+before=$(state)
+read -r icon_x icon_y <<<"$(centre_of 1022 "$before")"
+xdotool mousemove --sync $((icon_x - 3)) $((icon_y - 3)); sleep 0.2
+xdotool mousemove --sync "$icon_x" "$icon_y"; sleep 0.3
+shape=$(pointer_shape)
+if [[ "$shape" == "unknown" ]]; then
+  echo "# the pointer's image cannot be read on this display: hand cursor not checked"
+else
+  check "the pointer over the about icon is the hand" "hand" "$shape"
+  read -r field_x field_y <<<"$(centre_of 1001 "$before")"
+  xdotool mousemove --sync "$field_x" "$field_y"; sleep 0.3
+  check "over a field it is not" "other" "$(pointer_shape)"
+  xdotool mousemove --sync "$icon_x" "$icon_y"; sleep 0.3
+fi
+
+# Opens the about box with a click on the icon and checks how it stands.
+open_about() {  # open_about HOW
+  click "$icon_x" "$icon_y"
+  if ! probe_run about-wait 5; then
+    failed=$((failed + 1)); echo "not ok - about box ($1) did not open"; return 1
+  fi
+  sleep 0.3
+  local a
+  a=$(about_state)
+  read -r ax ay aw ah <<<"$(field_of about "$a")"
+  read -r mx my mw mh <<<"$(field_of main "$a")"
+  read -r wx wy ww wh <<<"$(field_of workarea "$a")"
+  local dx=$(( (ax + aw / 2) - (mx + mw / 2) )) dy=$(( (ay + ah / 2) - (my + mh / 2) ))
+  check "about ($1): centred over the main window within 3 px" "1" \
+    "$(( ${dx#-} <= 3 && ${dy#-} <= 3 ))"
+  check "about ($1): inside the work area" "1" \
+    "$(( ax >= wx && ay >= wy && ax + aw <= wx + ww && ay + ah <= wy + wh ))"
+  check "about ($1): main window disabled" "0" "$(field_of main-enabled "$a")"
+  check "about ($1): the box is active" "about" "$(field_of active "$a")"
+  check "about ($1): focus on OK" "1" "$(focus_of "$a")"
+  check "about ($1): version line" "Tarvex Version 1.03" "$(text_of 1060 "$a")"
+  close_x=$(field_of close "$a" | cut -d' ' -f1) close_y=$(field_of close "$a" | cut -d' ' -f2)
+  ok_centre=$(centre_of 1 "$a")
+}
+
+# After the box has closed, the main window is back as it was.
+expect_closed() {  # expect_closed HOW
+  probe_run about-gone 5
+  check "about ($1): closed" "0" "$?"
+  sleep 0.3
+  local s
+  s=$(state)
+  check "about ($1): main window enabled again" "1" "$(field_of enabled "$s")"
+  check "about ($1): main window active again" "main" "$(field_of active "$s")"
+  check "about ($1): fields and results unchanged" "$(fields_and_results "$before")" \
+    "$(fields_and_results "$s")"
+}
+
+if open_about Esc; then keys Escape; expect_closed Esc; fi
+if open_about Enter; then keys Return; expect_closed Enter; fi
+if open_about OK; then click $ok_centre; expect_closed OK; fi
+if open_about "close button"; then
+  if [[ -n "$close_x" ]]; then
+    click "$close_x" "$close_y"
+    expect_closed "close button"
+  else
+    failed=$((failed + 1)); echo "not ok - no close button found on the about box's caption"
+    keys Escape
+    probe_run about-gone 5
+  fi
+fi
 
 # Esc ends the program and leaves no window behind.
 click_control 1001
