@@ -7,13 +7,9 @@
 #include <limits>
 #include <string>
 
-namespace {
+#include "number_test_support.h"
 
-uint64_t BitsOf(double value) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
+namespace {
 
 struct NearestCase {
     bool negative;

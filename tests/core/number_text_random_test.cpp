@@ -11,27 +11,12 @@
 #include <string>
 
 #include "decimal_conversion.h"
+#include "number_test_support.h"
 #include "number_text.h"
 
 namespace {
 
 constexpr uint64_t SEED = 0x7A7E5u;
-
-uint64_t BitsOf(double value) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
-double DoubleOf(uint64_t bits) {
-    double value = 0.0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::u16string Widen(const std::string& ascii) {
-    return std::u16string(ascii.begin(), ascii.end());
-}
 
 // A finite double: half of them with any bit pattern, half of ordinary size.
 double RandomFiniteDouble(std::mt19937_64& engine) {

@@ -10,26 +10,11 @@
 #include <string>
 
 #include "input_filter.h"
+#include "number_test_support.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-uint64_t BitsOf(double value) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
-double DoubleOf(uint64_t bits) {
-    double value = 0.0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::u16string Widen(const std::string& ascii) {
-    return std::u16string(ascii.begin(), ascii.end());
-}
 
 // Schoolbook decimal arithmetic on digit strings, independent of the code
 // under test, for the exact values of powers of two.
