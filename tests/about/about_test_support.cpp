@@ -6,29 +6,7 @@
 
 namespace {
 
-TestApp g_app;
-
-class AppEnvironment : public ::testing::Environment {
-   public:
-    void SetUp() override {
-        ASSERT_TRUE(AfxWinInit(GetModuleHandleW(nullptr), nullptr, GetCommandLineW(), SW_SHOW));
-    }
-    void TearDown() override { AfxWinTerm(); }
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
-
-constexpr UINT kTickMs = 10;
-constexpr int kTicksAfterLastStep = 300;
 const wchar_t kAboutCaption[] = L"关于塔维斯";
-
-struct Script {
-    std::vector<AboutStep> steps;
-    size_t next = 0;
-    int idleTicks = 0;
-};
-Script* g_script = nullptr;
 
 BOOL CALLBACK MatchAboutBox(HWND window, LPARAM out) {
     if (IsWindowVisible(window) && WindowText(window) == kAboutCaption) {
@@ -44,33 +22,7 @@ HWND FindAboutBox() {
     return found;
 }
 
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    Script* script = g_script;
-    if (script == nullptr) return;
-    const HWND about = FindAboutBox();
-    if (about == nullptr) return;
-    if (script->next < script->steps.size()) {
-        script->steps[script->next++](about);
-        return;
-    }
-    if (++script->idleTicks == kTicksAfterLastStep) {
-        ADD_FAILURE() << "the about box is still open after the last step";
-        if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(about))) {
-            dialog->EndDialog(kAboutTimedOut);
-        }
-    }
-}
-
 }  // namespace
-
-BOOL TestApp::CallHelpViewer(HWND, LPCWSTR helpFile, UINT command, ULONG_PTR data) {
-    m_helpRequests.push_back({helpFile ? helpFile : L"", command, data});
-    return TRUE;
-}
-
-TestApp& TheTestApp() {
-    return g_app;
-}
 
 MainWindowFixture::MainWindowFixture() {
     static const ATOM windowClass = [] {
@@ -99,14 +51,7 @@ MainWindowFixture::~MainWindowFixture() {
 }
 
 int RunWithAboutSteps(const std::function<int()>& runModal, std::vector<AboutStep> steps) {
-    Script script{std::move(steps)};
-    g_script = &script;
-    const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &OnTick);
-    const int result = runModal();
-    KillTimer(nullptr, timer);
-    g_script = nullptr;
-    EXPECT_EQ(script.next, script.steps.size()) << "the box closed before every step ran";
-    return result;
+    return RunWithTimedSteps(runModal, std::move(steps), &FindAboutBox, "the about box");
 }
 
 void PostKeyDown(HWND target, UINT virtualKey, bool alt) {

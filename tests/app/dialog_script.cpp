@@ -1,21 +1,6 @@
 #include "dialog_script.h"
 
-#include <gtest/gtest.h>
-
-#include "framework.h"
-
 namespace {
-
-constexpr UINT kTickMs = 10;
-constexpr int kTicksAfterLastStep = 300;
-
-struct Script {
-    std::vector<Step> steps;
-    size_t next = 0;
-    int idleTicks = 0;
-};
-
-Script* g_script = nullptr;  // a timer procedure gets no context of its own
 
 BOOL CALLBACK RememberVisibleDialog(HWND hwnd, LPARAM out) {
     wchar_t name[16] = {};
@@ -34,35 +19,10 @@ HWND FindOpenDialog() {
     return found;
 }
 
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    Script* script = g_script;
-    if (script == nullptr) return;
-    const HWND dialog = FindOpenDialog();
-    if (dialog == nullptr) return;
-    if (script->next < script->steps.size()) {
-        script->steps[script->next++](dialog);
-        return;
-    }
-    if (++script->idleTicks == kTicksAfterLastStep) {
-        ADD_FAILURE() << "the dialog is still open after the last step";
-        // IDCANCEL would look like a normal end; a distinct code shows the failure.
-        if (auto* object = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(dialog))) {
-            object->EndDialog(kScriptTimedOut);
-        }
-    }
-}
-
 }  // namespace
 
 int RunWithScript(const std::function<int()>& runModal, std::vector<Step> steps) {
-    Script script{std::move(steps)};
-    g_script = &script;
-    const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &OnTick);
-    const int result = runModal();
-    KillTimer(nullptr, timer);
-    g_script = nullptr;
-    EXPECT_EQ(script.next, script.steps.size()) << "the dialog ended before every step ran";
-    return result;
+    return RunWithTimedSteps(runModal, std::move(steps), &FindOpenDialog, "the dialog");
 }
 
 std::wstring Text(HWND dialog, int id) {

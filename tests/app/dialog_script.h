@@ -1,9 +1,6 @@
 #pragma once
-// Drives a modal dialog from inside its own modal loop. Each step runs from
-// a thread timer, so everything a step posts (keys, commands) has been
-// handled by the loop before the next step starts; the last step ends the
-// dialog. A dialog still open a while after the last step is ended with
-// kScriptTimedOut, so a test fails instead of hanging.
+// Drives a modal dialog of this thread from inside its own modal loop (see
+// timed_script.h); the steps play on whichever standard dialog is open.
 #include <windows.h>
 
 #include <functional>
@@ -11,10 +8,9 @@
 #include <vector>
 
 #include "calc_model.h"
+#include "timed_script.h"
 
-using Step = std::function<void(HWND dialog)>;
-
-inline constexpr int kScriptTimedOut = -1000;
+using Step = TimedStep;
 
 // Calls `runModal` (which runs one modal dialog of this thread and returns
 // its result) while the steps play; returns that result.

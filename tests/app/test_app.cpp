@@ -1,23 +1,12 @@
 #include "test_app.h"
 
-#include <gtest/gtest.h>
+#include "app_environment.h"
 
 namespace {
 
 TestApp g_app;
 
-// The platform's start-up, as the entry routine would do it, before any test.
-class AppEnvironment : public ::testing::Environment {
-   public:
-    void SetUp() override {
-        ASSERT_TRUE(
-            AfxWinInit(GetModuleHandleW(nullptr), nullptr, GetCommandLineW(), SW_SHOWNORMAL));
-    }
-    void TearDown() override { AfxWinTerm(); }
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+[[maybe_unused]] ::testing::Environment* const g_environment = AddAppEnvironment();
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app_environment.h"
 #include "cursor_release.h"
 #include "framework.h"
 #include "link_test_support.h"
@@ -25,16 +26,7 @@ const std::wstring kErrorPrefix = L"Unable to open hyperlink:\n\n";
 
 CWinApp g_app;
 
-class AppEnvironment : public ::testing::Environment {
-   public:
-    void SetUp() override {
-        ASSERT_TRUE(AfxWinInit(GetModuleHandleW(nullptr), nullptr, GetCommandLineW(), SW_SHOW));
-    }
-    void TearDown() override { AfxWinTerm(); }
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+[[maybe_unused]] ::testing::Environment* const g_environment = AddAppEnvironment();
 
 LPARAM PointParam(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
