@@ -39,18 +39,6 @@ char16_t RandomCodeUnit(std::mt19937_64& engine) {
 }
 
 // Exact decimal digits of mantissa x 2^exponent as "digits" or "digitsE-n".
-std::string DecimalTimes(const std::string& digits, unsigned factor) {
-    std::string reversed;
-    unsigned carry = 0;
-    for (size_t i = digits.size(); i-- > 0;) {
-        const unsigned step = static_cast<unsigned>(digits[i] - '0') * factor + carry;
-        reversed += static_cast<char>('0' + step % 10);
-        carry = step / 10;
-    }
-    for (; carry != 0; carry /= 10) reversed += static_cast<char>('0' + carry % 10);
-    return std::string(reversed.rbegin(), reversed.rend());
-}
-
 std::string ExactText(uint64_t mantissa, int exponent) {
     std::string digits = std::to_string(mantissa);
     for (int i = 0; i < std::abs(exponent); ++i)

@@ -16,20 +16,8 @@ namespace {
 
 using namespace std::string_literals;
 
-// Schoolbook decimal arithmetic on digit strings, independent of the code
-// under test, for the exact values of powers of two.
-std::string DecimalTimes(const std::string& digits, unsigned factor) {
-    std::string reversed;
-    unsigned carry = 0;
-    for (size_t i = digits.size(); i-- > 0;) {
-        const unsigned step = static_cast<unsigned>(digits[i] - '0') * factor + carry;
-        reversed += static_cast<char>('0' + step % 10);
-        carry = step / 10;
-    }
-    for (; carry != 0; carry /= 10) reversed += static_cast<char>('0' + carry % 10);
-    return std::string(reversed.rbegin(), reversed.rend());
-}
-
+// Schoolbook decimal arithmetic on digit strings (see DecimalTimes),
+// independent of the code under test, for the exact values of powers of two.
 std::string DecimalPower(unsigned base, unsigned exponent) {
     std::string digits = "1";
     for (unsigned i = 0; i < exponent; ++i) digits = DecimalTimes(digits, base);
