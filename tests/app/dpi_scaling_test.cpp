@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bitmap_pixels.h"
 #include "calculator_dlg.h"
 #include "dialog_script.h"
 #include "resource.h"
@@ -72,19 +73,8 @@ Pixels ReadPixels(HBITMAP bitmap) {
     Pixels out;
     out.width = info.bmWidth;
     out.height = info.bmHeight;
-    out.bits.resize(static_cast<size_t>(out.width) * static_cast<size_t>(out.height));
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    request.bmiHeader.biWidth = out.width;
-    request.bmiHeader.biHeight = -out.height;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
-    const HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(out.height), out.bits.data(),
-                               &request, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(rows, out.height);
+    out.bits = ReadPixels32(bitmap);
+    EXPECT_EQ(out.bits.size(), static_cast<size_t>(out.width) * static_cast<size_t>(out.height));
     return out;
 }
 

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "bitmap_pixels.h"
 #include "test_support.h"
 
 namespace {
@@ -10,13 +11,7 @@ namespace {
 // A top-down 32-bit DIB section filled by `colourAt(x, y)` (0x00RRGGBB).
 template <typename F>
 HBITMAP MakeBitmap(int width, int height, F colourAt) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(width, height, 32);
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* pixels = static_cast<DWORD*>(bits);
@@ -29,19 +24,11 @@ HBITMAP MakeBitmap(int width, int height, F colourAt) {
 
 // The bitmap's pixels as 0x00RRGGBB, top row first.
 std::vector<DWORD> Pixels(HBITMAP bitmap) {
-    const CSize size = GetBitmapSize(bitmap);
-    std::vector<DWORD> out(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), out.data(), &info, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    for (DWORD& p : out) p &= 0xFFFFFF;
+    std::vector<DWORD> out;
+    for (const RGBQUAD& p : ReadPixels32(bitmap)) {
+        out.push_back(static_cast<DWORD>(p.rgbRed) << 16 | static_cast<DWORD>(p.rgbGreen) << 8 |
+                      p.rgbBlue);
+    }
     return out;
 }
 
